@@ -39,6 +39,7 @@ struct CaptionLook {
   bool enabled = true;
   PixelRect box;
   bool faceShown = true;
+  bool operator==(const CaptionLook&) const = default;
 };
 
 // The face image and the caption over it.

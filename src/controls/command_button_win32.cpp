@@ -12,11 +12,13 @@ namespace {
 constexpr wchar_t kClassName[] = L"QuillaneCommand";
 constexpr UINT_PTR kMouseTimerId = 1;
 constexpr UINT kCaptionCodePage = 932;
+constexpr UINT kDpiChangedAfterParent = 0x02E3;  // WM_DPICHANGED_AFTERPARENT
 
 ATOM RegisterCommandClass(HINSTANCE instance, WNDPROC procedure) {
   static const ATOM atom = [&] {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof(windowClass);
+    windowClass.style = CS_OWNDC;  // presenting a face draws straight into the window's own DC
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
@@ -128,6 +130,7 @@ LRESULT CALLBACK CommandButton::WindowProc(HWND window, UINT message, WPARAM wPa
 LRESULT CommandButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
+      dpi_ = DpiOf(window_);
       ResizeFace(LOWORD(lParam), HIWORD(lParam));
       logic_.OnResize();
       return 0;
@@ -160,6 +163,10 @@ LRESULT CommandButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       return 0;
     case WM_TIMER:
       if (wParam == kMouseTimerId) logic_.OnMouseTimer();
+      return 0;
+    case kDpiChangedAfterParent:
+      dpi_ = DpiOf(window_);
+      logic_.OnResize();
       return 0;
     case WM_ERASEBKGND:
       return 1;  // the face covers everything
@@ -224,7 +231,7 @@ void CommandButton::PaintHostBackground(HDC dc) {
 }
 
 void CommandButton::DrawCaption(HDC dc) {
-  const double dpi = DpiOf(window_);
+  const double dpi = dpi_;
   if (!captionFont_ || !(captionFontSpec_ == caption_.font) || captionFontDpi_ != dpi) {
     captionFont_ = CreateCaptionFont(caption_.font, dpi);
     captionFontSpec_ = caption_.font;
@@ -273,7 +280,7 @@ bool CommandButton::GetClientSize(int* width, int* height, double* dpi) {
   if (!window_ || !GetClientRect(window_, &client)) return false;
   *width = client.right - client.left;
   *height = client.bottom - client.top;
-  *dpi = DpiOf(window_);
+  *dpi = dpi_;
   return true;
 }
 
@@ -308,11 +315,13 @@ bool CommandButton::StretchBlt(const PixelRect& destination, StatePicture pictur
 
 void CommandButton::PresentFace() {
   if (!window_) return;
-  InvalidateRect(window_, nullptr, FALSE);
-  UpdateWindow(window_);
+  HDC dc = GetDC(window_);
+  Paint(dc);
+  ReleaseDC(window_, dc);
 }
 
 void CommandButton::ShowCaption(const CaptionLook& look) {
+  if (look == caption_) return;
   caption_ = look;
   if (window_) InvalidateRect(window_, nullptr, FALSE);
 }

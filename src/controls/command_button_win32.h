@@ -110,6 +110,7 @@ class CommandButton final : private CommandWindowPort, private FacePainter {
   UniqueFont captionFont_;
   FontSpec captionFontSpec_;
   double captionFontDpi_ = 0;
+  double dpi_ = 96;  // the window's, read at every size change and DPI change
 };
 
 }  // namespace quillane::win32
