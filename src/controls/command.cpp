@@ -61,8 +61,11 @@ void Command::OnMouseUp(MouseButton button) {
     if (buttonState_ == 2) DrawFace(StatePicture::Normal);
     if (buttonState_ == 4) DrawFace(StatePicture::HighLightSelect);
   }
-  // Last step: the host's handler may close the window that holds this button.
-  if (buttonState_ != 3 && onClick_) onClick_();
+  // Last step, through a copy of the handler: the host's handler may destroy this button.
+  if (buttonState_ != 3 && onClick_) {
+    const std::function<void()> onClick = onClick_;
+    onClick();
+  }
 }
 
 void Command::OnGotFocus() {
