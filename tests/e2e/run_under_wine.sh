@@ -44,4 +44,8 @@ run_suite() {
 status=0
 run_suite en_US.UTF-8 "$@" || status=1
 run_suite ja_JP.UTF-8 --gtest_filter='*InBothLocales*' "$@" || status=1
+# Without a wave device: a home without the sound-file configuration.
+mkdir -p "$work/home-silent"
+HOME="$work/home-silent" QUILLANE_TEST_NO_WAVE_DEVICE=1 \
+  run_suite en_US.UTF-8 --gtest_filter='*WithoutWaveDevice*' "$@" || status=1
 exit $status
