@@ -6,7 +6,7 @@
 
 #include "audio_capture.h"
 #include "harness.h"
-#include "startup/settings.h"
+#include "music_session.h"
 
 namespace e2e {
 namespace {
@@ -15,12 +15,6 @@ constexpr double kWavMs = 1000;  // loop_tone.wav
 // tone_2500ms.mp3: not a whole number of seconds, so that its end falls between two of the
 // player's once-a-second checks and the silence before the restart shows.
 constexpr double kMp3Ms = 2500;
-
-std::string MusicIni(int category, const std::string& file) {
-  using namespace quillane;
-  return std::string("[") + kSettingsSection + "]\r\n" + kCategoryKey + "=" + std::to_string(category) + "\r\n" +
-         kRepeatKey + "=0\r\n" + kFileKey + "=" + file + "\r\n";
-}
 
 // A folder with a music file in a subfolder whose name has spaces, and the settings that choose it.
 struct MusicFolder {
@@ -31,34 +25,9 @@ struct MusicFolder {
     CreateDirectoryW(saver.File(L"My Music").c_str(), nullptr);
     music = Join(saver.File(L"My Music"), name);
     if (!fixture.empty()) CopyFileW(Join(FixtureDir(), fixture).c_str(), music.c_str(), FALSE);
-    saver.WriteIni(MusicIni(2, Narrow(music)));
+    saver.WriteIni(MusicIni(2, 0, Narrow(music)));
   }
 };
-
-// A session of the given length: returns the times (on the capture's clock) at which the session
-// started and ended.
-struct SessionTimes {
-  double startMs;
-  double endMs;
-};
-
-SessionTimes RunSession(const SaverFolder& folder, AudioCapture& capture, DWORD lengthMs) {
-  Process saver(folder.Scr(), L"/s");
-  EXPECT_TRUE(saver.Started());
-  EXPECT_TRUE(WaitUntil([] { return FindTopLevel(L"Quillane_Main") && FindTopLevel(L"QuillaneVC"); }, 10000));
-  const double startMs = capture.NowMs();
-  EXPECT_FALSE(saver.WaitForExit(lengthMs)) << "the session ended by itself";
-  for (HWND window : TopLevelWindowsOf(saver.Id())) {
-    EXPECT_FALSE(IsWindowVisible(window)) << "the session shows a window";
-  }
-  PostMessageW(FindTopLevel(L"QuillaneVC"), WM_CLOSE, 0, 0);
-  EXPECT_TRUE(WaitUntil([&] { return saver.WaitForExit(0); }, 5000, 1));
-  const double endMs = capture.NowMs();
-  EXPECT_EQ(saver.ExitCode(), 0u);
-  Sleep(700);  // long enough for anything still playing to reach the file
-  capture.Stop();
-  return {startMs, endMs};
-}
 
 void Report(const char* what, const AudioCapture& capture, const SessionTimes& session) {
   // The tick count at the capture's zero, to set its times beside Wine's time-stamped traces.
@@ -79,7 +48,7 @@ class Music : public DesktopTest {
 TEST_F(Music, AWavInAFolderWithSpacesLoopsForTheWholeSessionAndStopsWhenItEnds) {
   MusicFolder folder(L"loop_tone.wav", L"Rain Loop.wav");
   AudioCapture capture(SampleFormat::S16);
-  const SessionTimes session = RunSession(folder.saver, capture, 3500);
+  const SessionTimes session = RunSession(folder.saver, 3500, &capture);
   Report("wav", capture, session);
   const double heardMs = capture.SoundMsBetween(session.startMs, session.endMs);
   EXPECT_GE(heardMs, 2.5 * kWavMs) << "a " << kWavMs << " ms file heard for less than the session: no loop";
@@ -92,7 +61,7 @@ TEST_F(Music, AWavInAFolderWithSpacesLoopsForTheWholeSessionAndStopsWhenItEnds) 
 TEST_F(Music, AnMp3RestartsWithinASecondOfItsEndAndStopsWhenTheSessionEnds) {
   MusicFolder folder(L"tone_2500ms.mp3", L"Night Drive.mp3");
   AudioCapture capture(SampleFormat::F32);
-  const SessionTimes session = RunSession(folder.saver, capture, 8000);
+  const SessionTimes session = RunSession(folder.saver, 8000, &capture);
   Report("mp3", capture, session);
   // The mixer delivers the MP3 in bursts about 150 ms apart: bursts closer than 300 ms are one play.
   const std::vector<SoundSpan> spans = capture.Spans(300);
@@ -119,7 +88,7 @@ TEST_F(Music, AMissingOrBrokenMp3LeavesTheSessionSilent) {
     MusicFolder folder(c.fixture, L"Broken Song.mp3");
     if (c.bytes) WriteBytes(folder.music, std::string(c.bytes) + std::string(20000, '\x55'));
     AudioCapture capture(SampleFormat::F32);
-    const SessionTimes session = RunSession(folder.saver, capture, 2500);
+    const SessionTimes session = RunSession(folder.saver, 2500, &capture);
     Report("broken mp3", capture, session);
     EXPECT_EQ(capture.LastSoundMs(), -1) << Describe(capture.Spans());
   }
@@ -142,8 +111,7 @@ TEST_F(MusicWithoutWaveDevice, WavAndMp3SessionsRunAndEndQuietly) {
                                       std::pair{L"tone_2500ms.mp3", L"Night Drive.mp3"}}) {
     SCOPED_TRACE(Narrow(name));
     MusicFolder folder(fixture, name);
-    AudioCapture capture(SampleFormat::F32);
-    RunSession(folder.saver, capture, 2500);
+    RunSession(folder.saver, 2500);
   }
 }
 

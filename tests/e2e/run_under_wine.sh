@@ -32,6 +32,10 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   timeout 180 wineboot -i >/dev/null 2>&1
   wineserver -w
 fi
+# The stand-in CD audio driver: this Wine reads each MCI device type's driver from this key.
+cp "$build/tests/e2e/quillane_cdaudio.dll" "$WINEPREFIX/drive_c/windows/system32/"
+timeout 60 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\MCI' /v cdaudio \
+  /d quillane_cdaudio.dll /f >/dev/null 2>&1
 export QUILLANE_DIST_DIR="$(winepath -w "$dist")"
 driver="$build/tests/e2e/quillane_e2e.exe"
 
