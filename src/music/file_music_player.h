@@ -6,8 +6,6 @@
 
 namespace quillane {
 
-inline constexpr const char* kMp3Alias = "MP3Play";
-
 class FileMusicPlayer {
  public:
   FileMusicPlayer(const MusicSettings& settings, MciApi& mci, SoundApi& sound)

@@ -3,11 +3,15 @@
 #include <cstring>
 
 namespace quillane {
+namespace {
 
+// The text in a fixed buffer before its first NUL, and never past the buffer's end.
 std::string BufferText(const char* buffer, std::size_t size) {
   const void* nul = std::memchr(buffer, '\0', size);
   return std::string(buffer, nul ? static_cast<const char*>(nul) - buffer : size);
 }
+
+}  // namespace
 
 std::int32_t MciCommandLayer::SendMci(const std::string& command, std::string& reply) {
   if (command.empty()) {

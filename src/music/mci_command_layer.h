@@ -42,7 +42,4 @@ class MciCommandLayer {
   std::string MciReply_;
 };
 
-// The text in a fixed buffer before its first NUL (or the whole buffer when there is none).
-std::string BufferText(const char* buffer, std::size_t size);
-
 }  // namespace quillane

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -23,9 +24,18 @@ Commands Queries(std::initializer_list<std::string> more) {
   return commands;
 }
 
+// What a tick sends to start the disc at a track: the queries, the track's start, and the play.
+Commands PlayFromTrack(int track) {
+  char start[16];
+  std::snprintf(start, sizeof start, "%02d:00:00:00", track);
+  return Queries({"status cdaudio position track " + std::to_string(track), std::string("play cdaudio from ") + start});
+}
+
 // The player on a simulated drive, driven like the saver window's 200 ms timer.
 struct CdRig {
-  explicit CdRig(std::int16_t repeat, int tracks = 10) : drive(tracks) { settings.BgmRepeat = repeat; }
+  explicit CdRig(std::int16_t repeat, int tracks = 10, int trackMs = 3000) : drive(tracks, trackMs) {
+    settings.BgmRepeat = repeat;
+  }
   MusicSettings settings{kMusicCd, 0, ""};
   SimulatedCdDrive drive;
   MciCommandLayer layer{drive};
@@ -91,15 +101,15 @@ TEST(CdAudioPlayer, WithoutATrackToHoldTheDiscStartsAgainAtItsEnd) {
 }
 
 TEST(CdAudioPlayer, HoldsTrack3OfTenWithinOneTickOfTrack4Starting) {
-  CdRig rig(3);
+  CdRig rig(3, 10, 3070);  // track 4 begins 70 ms after a tick
   rig.Start();
   ASSERT_TRUE(rig.Tick());
   EXPECT_EQ(rig.drive.TakeCommands(),
-            Queries({"status cdaudio position track 3", "play cdaudio from 03:00:00:00"}));
+            PlayFromTrack(3));
   EXPECT_EQ(rig.drive.CurrentTrack(), 3);
   int returns = 0;
   int longestOnTrack4Ms = 0;
-  for (int tick = 0; tick < 100; ++tick) {  // 20 s: track 3 is 3 s long
+  for (int tick = 0; tick < 100; ++tick) {  // 20 s: track 3 is 3.07 s long
     rig.drive.Advance(kTickMs);
     if (rig.drive.CurrentTrack() == 4) longestOnTrack4Ms = std::max(longestOnTrack4Ms, rig.drive.MsIntoTrack());
     rig.player.MonitorCdAudio();
@@ -107,7 +117,7 @@ TEST(CdAudioPlayer, HoldsTrack3OfTenWithinOneTickOfTrack4Starting) {
     ASSERT_EQ(rig.drive.CurrentTrack(), 3) << "tick " << tick;
     const Commands sent = rig.drive.TakeCommands();
     if (sent.size() > 3) {
-      EXPECT_EQ(sent, Queries({"status cdaudio position track 3", "play cdaudio from 03:00:00:00"}));
+      EXPECT_EQ(sent, PlayFromTrack(3));
       ++returns;
     }
   }
@@ -120,7 +130,7 @@ TEST(CdAudioPlayer, TheLastTrackStartsAgainWhenTheDiscEnds) {
   rig.Start();
   ASSERT_TRUE(rig.Tick());
   EXPECT_EQ(rig.drive.TakeCommands(),
-            Queries({"status cdaudio position track 10", "play cdaudio from 10:00:00:00"}));
+            PlayFromTrack(10));
   for (int tick = 0; tick < 20; ++tick) {
     ASSERT_TRUE(rig.Tick());
     ASSERT_EQ(rig.drive.CurrentTrack(), 10);
@@ -140,7 +150,7 @@ TEST(CdAudioPlayer, AHeldTrackIsLeftAloneWhilePausedAndRestartedWhenPausedElsewh
   rig.drive.SeekTo(7);
   ASSERT_TRUE(rig.Tick());
   EXPECT_EQ(rig.drive.TakeCommands(),
-            Queries({"status cdaudio position track 3", "play cdaudio from 03:00:00:00"}));
+            PlayFromTrack(3));
   EXPECT_EQ(rig.drive.CurrentTrack(), 3);
   EXPECT_EQ(rig.drive.mode(), Mode::Playing);
 }
