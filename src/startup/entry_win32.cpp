@@ -2,6 +2,7 @@
 
 #include "common/win32_util.h"
 #include "music/music_win32.h"
+#include "preview/preview_window_win32.h"
 #include "saver/saver_window_win32.h"
 #include "startup/command_line.h"
 #include "startup/profile_win32.h"
@@ -17,8 +18,9 @@ bool SystemEntry::TopLevelWindowExists(const char* caption) {
   return FindWindowA(nullptr, caption) != nullptr;
 }
 
-bool SystemEntry::SetUpPreview(std::int32_t) {
-  return false;  // the preview window is not built yet: the program ends
+bool SystemEntry::SetUpPreview(std::int32_t hostHandle) {
+  preview_ = std::make_unique<PreviewWindow>(instance_);
+  return preview_->SetUp(hostHandle);
 }
 
 void SystemEntry::LoadSettings() {

@@ -13,6 +13,7 @@
 namespace quillane::win32 {
 
 class SaverWindow;
+class PreviewWindow;
 
 class SystemEntry final : public EntryPort {
  public:
@@ -35,6 +36,7 @@ class SystemEntry final : public EntryPort {
   MusicSettings settings_;
   std::unique_ptr<MusicPlayers> music_;
   std::unique_ptr<SaverWindow> saverWindow_;
+  std::unique_ptr<PreviewWindow> preview_;
 };
 
 }  // namespace quillane::win32
