@@ -4,6 +4,7 @@
 #include "music/music_win32.h"
 #include "preview/preview_window_win32.h"
 #include "saver/saver_window_win32.h"
+#include "settings_dialog/settings_window_win32.h"
 #include "startup/command_line.h"
 #include "startup/profile_win32.h"
 
@@ -41,7 +42,8 @@ void SystemEntry::ShowMissingVisualProgramMessage() {
 }
 
 void SystemEntry::ShowSettingsDialog() {
-  // The settings dialog is not built yet: /c ends after the visual program test.
+  SettingsWindow dialog(instance_, settings_, programFolder_ + kSettingsFileName, zoomPoint_);
+  dialog.ShowModal();
 }
 
 void SystemEntry::HideCursor() { ShowCursor(FALSE); }

@@ -9,6 +9,7 @@
 #include "music/music_players.h"
 #include "startup/entry_routine.h"
 #include "startup/settings.h"
+#include "startup/window_zoom.h"
 
 namespace quillane::win32 {
 
@@ -34,6 +35,7 @@ class SystemEntry final : public EntryPort {
   std::string argumentText_;
   std::string programFolder_;
   MusicSettings settings_;
+  ZoomPoint zoomPoint_;  // where the settings dialog zooms from and back to
   std::unique_ptr<MusicPlayers> music_;
   std::unique_ptr<SaverWindow> saverWindow_;
   std::unique_ptr<PreviewWindow> preview_;

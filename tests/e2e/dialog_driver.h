@@ -1,0 +1,102 @@
+#pragma once
+// Driving the settings dialog of the real program from outside: starting it, finding its parts by
+// the layout's positions, pressing the mouse and keys as a person would, and the settings file.
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "harness.h"
+#include "screen_pixels.h"
+
+namespace e2e {
+
+// Pixels of the layout at 96 dots per inch: the dialog's client area, and the panel inside it.
+inline constexpr POINT kPanelOrigin{12, 16};
+inline constexpr SIZE kClientSize{479, 252};
+
+// The settings file as the profile functions write it. Windows keeps the blank before a number;
+// Wine's writer drops it.
+inline bool ProfileKeepsLeadingBlanks() {
+  return GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") == nullptr;
+}
+inline std::string Number(const std::string& text) {
+  return !ProfileKeepsLeadingBlanks() && !text.empty() && text[0] == ' ' ? text.substr(1) : text;
+}
+inline std::string IniBytes(const std::string& category, const std::string& repeat, const std::string& file) {
+  return "[Section]\r\nBGM\x8b\xe6\x95\xaa=" + Number(category) + "\r\nBGM\xd8\xcb\xdf\xb0\xc4=" + Number(repeat) +
+         "\r\nBGM\xcc\xa7\xb2\xd9=" + file + "\r\n";
+}
+
+// Moves the pointer there and presses and releases a mouse button.
+inline void ClickAt(POINT screen, bool rightButton = false) {
+  SetCursorPos(screen.x, screen.y);
+  Sleep(30);
+  INPUT inputs[2]{};
+  inputs[0].type = inputs[1].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+  inputs[1].mi.dwFlags = rightButton ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
+inline void PressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> inputs;
+  for (WORD key : keys) {
+    INPUT down{};
+    down.type = INPUT_KEYBOARD;
+    down.ki.wVk = key;
+    inputs.push_back(down);
+  }
+  for (auto it = keys.end(); it != keys.begin();) {
+    INPUT up{};
+    up.type = INPUT_KEYBOARD;
+    up.ki.wVk = *--it;
+    up.ki.dwFlags = KEYEVENTF_KEYUP;
+    inputs.push_back(up);
+  }
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+// The settings dialog of a started Quillane.scr /c.
+class RunningDialog {
+ public:
+  explicit RunningDialog(const SaverFolder& folder)
+      : program_(std::make_unique<Process>(folder.Scr(), L"/c")) {
+    WaitUntil([&] {
+      window_ = FindTopLevel(L"<Quillane>");
+      return window_ && IsWindowVisible(window_);
+    }, 10000, 20);
+    Sleep(300);  // the opening zoom and the first paint
+  }
+  HWND Window() const { return window_; }
+  Process& Program() { return *program_; }
+
+  POINT Client(POINT p) const {
+    ClientToScreen(window_, &p);
+    return p;
+  }
+  // The centre of a part given in the panel's pixels.
+  POINT PanelCentre(RECT part) const {
+    return Client({kPanelOrigin.x + (part.left + part.right) / 2, kPanelOrigin.y + (part.top + part.bottom) / 2});
+  }
+  POINT ClientCentre(RECT part) const { return Client({(part.left + part.right) / 2, (part.top + part.bottom) / 2}); }
+  HWND ControlAt(POINT screen) const { return WindowFromPoint(screen); }
+
+  HWND Focus() const {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info);
+    return info.hwndFocus;
+  }
+  Pixels Screenshot(const std::wstring& name) const {
+    Pixels shot = CaptureWindow(window_);
+    SaveScreenshot(shot, name);
+    return shot;
+  }
+
+ private:
+  std::unique_ptr<Process> program_;
+  HWND window_ = nullptr;
+};
+
+}  // namespace e2e
