@@ -28,3 +28,5 @@ add_test(NAME end_to_end
   COMMAND bash "${CMAKE_SOURCE_DIR}/tests/e2e/run_under_wine.sh"
           "${CMAKE_BINARY_DIR}/windows-x64" "${QUILLANE_DIST_ROOT}/x64")
 set_tests_properties(end_to_end PROPERTIES TIMEOUT 900)
+
+add_test(NAME dist_import_tables COMMAND bash "${CMAKE_SOURCE_DIR}/tests/check_dist.sh" "${QUILLANE_DIST_ROOT}")

@@ -2,6 +2,9 @@
 // single-instance test and the settings file through the real profile functions.
 #include <gtest/gtest.h>
 
+#include <cstdio>
+#include <vector>
+
 #include "harness.h"
 #include "startup/profile_win32.h"
 #include "startup/settings.h"
@@ -28,6 +31,7 @@ HWND WaitForMessageBox(const Process& program) {
 class MissingVisualProgramInBothLocales : public DesktopTest {};
 
 TEST_F(MissingVisualProgramInBothLocales, ShowsTheMessageThenEndsAfterOk) {
+  std::printf("ANSI code page of this run: %u\n", GetACP());
   for (const wchar_t* switches : {L"/s", L"/c", L"/a", L""}) {
     SCOPED_TRACE(testing::Message() << "switches \"" << Narrow(switches) << "\", code page " << GetACP());
     SaverFolder folder;  // no Quillane.dll in it
@@ -80,6 +84,23 @@ TEST_F(Startup, EitherInstanceMarkerEndsEveryStartAtOnce) {
       EXPECT_TRUE(saver.WaitForExit(5000));
     }
   }
+}
+
+TEST(ProductFile, CarriesItsNameAndVersion) {
+  const std::wstring scr = Join(DistDir(), L"Quillane.scr");
+  DWORD ignored = 0;
+  std::vector<char> info(GetFileVersionInfoSizeW(scr.c_str(), &ignored));
+  ASSERT_FALSE(info.empty());
+  ASSERT_TRUE(GetFileVersionInfoW(scr.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+  VS_FIXEDFILEINFO* fixed = nullptr;
+  UINT length = 0;
+  ASSERT_TRUE(VerQueryValueW(info.data(), L"\\", reinterpret_cast<void**>(&fixed), &length));
+  EXPECT_EQ(fixed->dwProductVersionMS, 0x00010000u);
+  EXPECT_EQ(fixed->dwProductVersionLS, 0u);
+  wchar_t* product = nullptr;
+  ASSERT_TRUE(VerQueryValueW(info.data(), L"\\StringFileInfo\\041104B0\\ProductName",
+                             reinterpret_cast<void**>(&product), &length));
+  EXPECT_EQ(std::wstring(product), L"Quillane");
 }
 
 // The settings file through the real profile functions, with the key names in code page 932.
