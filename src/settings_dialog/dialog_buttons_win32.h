@@ -1,33 +1,31 @@
 #pragma once
-// The dialog's four buttons.
-// TEMPORARY: plain push buttons stand in until the image button control lands; they take the same
-// place, caption, font and click handling.
+// One of the dialog's four image buttons, created from its stored caption and font.
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string_view>
 
 namespace quillane::win32 {
 
+class CommandButton;
+
 class DialogButton {
  public:
-  DialogButton() = default;
+  DialogButton();
+  ~DialogButton();
   DialogButton(const DialogButton&) = delete;
   DialogButton& operator=(const DialogButton&) = delete;
 
   bool Create(HINSTANCE instance, HWND parent, int controlId, std::string_view caption932,
               std::function<void()> onClick);
-  HWND Window() const { return window_; }
-  void Initialize() {}
+  HWND Window() const;
+  void Initialize();
   void SetEnabled(bool enabled);
-  void Place(const RECT& where, HFONT font);
-
-  // Runs the click handler of the button that sent this command; false when it was none of ours.
-  static bool ForwardCommand(WPARAM wParam, LPARAM lParam);
+  void Place(const RECT& where);
 
  private:
-  HWND window_ = nullptr;
-  std::function<void()> onClick_;
+  std::unique_ptr<CommandButton> button_;
 };
 
 }  // namespace quillane::win32

@@ -140,8 +140,6 @@ LRESULT DialogPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MBUTTONDOWN:
       Press(lParam);
       return 0;
-    case WM_COMMAND:  // the controls inside report to the dialog
-      return SendMessageW(GetParent(window_), message, wParam, lParam);
     default:
       return DefWindowProcW(window_, message, wParam, lParam);
   }

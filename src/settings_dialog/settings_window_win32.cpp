@@ -124,7 +124,6 @@ LRESULT SettingsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       Paint();
       return 0;
     case WM_COMMAND:
-      DialogButton::ForwardCommand(wParam, lParam);
       return 0;  // Enter and Escape do nothing: the buttons have no keyboard activation
     case WM_CLOSE:  // close box, Alt+F4 and the system menu: close without saving
       logic_.Cancel();
@@ -186,7 +185,7 @@ void SettingsWindow::Arrange(int dotsPerInch) {
   SendMessageW(trackList_, CB_SETITEMHEIGHT, static_cast<WPARAM>(-1), listHeight - edges);
 
   const Part places[kButtonCount] = {Part::FileButton, Part::SaveButton, Part::CancelButton, Part::OtherWorksButton};
-  for (int i = 0; i < kButtonCount; ++i) buttons_[i].Place(PixelRect(places[i]), font_.get());
+  for (int i = 0; i < kButtonCount; ++i) buttons_[i].Place(PixelRect(places[i]));
   InvalidateRect(window_, nullptr, TRUE);
 }
 
