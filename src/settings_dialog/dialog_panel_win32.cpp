@@ -187,12 +187,16 @@ void DialogPanel::Paint() {
   ScopedSelect selectPen(paint.Dc(), pen.get());
   ScopedSelect selectBrush(paint.Dc(), GetStockObject(NULL_BRUSH));
   Rectangle(paint.Dc(), label.left, label.top, label.right, label.bottom);
-  RECT text{label.left + 2, label.top + 2, label.right - 2, label.bottom - 1};
+  // A long path wraps inside the border; a line the label can't hold whole still shows its top.
+  const int saved = SaveDC(paint.Dc());
+  IntersectClipRect(paint.Dc(), label.left + 1, label.top + 1, label.right - 1, label.bottom - 1);
+  RECT text{label.left + 2, label.top + 2, label.right - 2, label.bottom + label.bottom - label.top};
   ScopedSelect selectFont(paint.Dc(), font_);
   SetBkMode(paint.Dc(), TRANSPARENT);
   SetTextColor(paint.Dc(), RGB(0, 0, 0));
   DrawTextW(paint.Dc(), fileName_.c_str(), static_cast<int>(fileName_.size()), &text,
             DT_WORDBREAK | DT_EDITCONTROL | DT_NOPREFIX);
+  RestoreDC(paint.Dc(), saved);
 }
 
 void DialogPanel::Press(LPARAM lParam) {

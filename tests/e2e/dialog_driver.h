@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "harness.h"
 #include "screen_pixels.h"
@@ -14,6 +15,16 @@ namespace e2e {
 // Pixels of the layout at 96 dots per inch: the dialog's client area, and the panel inside it.
 inline constexpr POINT kPanelOrigin{12, 16};
 inline constexpr SIZE kClientSize{479, 252};
+// In the panel:
+inline constexpr RECT kCdMark{20, 56, 33, 69}, kCdCaption{36, 56, 79, 69};
+inline constexpr RECT kNoneMark{20, 76, 33, 89}, kNoneCaption{36, 76, 59, 89};
+inline constexpr RECT kFileMark{20, 96, 33, 109}, kFileCaption{36, 96, 96, 109};
+inline constexpr RECT kTrackList{92, 52, 133, 72}, kFileButton{36, 116, 65, 137};
+// In the dialog's client area:
+inline constexpr RECT kOtherWorksButton{192, 200, 317, 225}, kSaveButton{320, 200, 393, 225},
+    kCancelButton{396, 200, 465, 225};
+inline constexpr int kMarkUnselectedId = 201, kMarkSelectedId = 202;
+inline constexpr COLORREF kMarkKeyColour = RGB(255, 0, 255);
 
 // The settings file as the profile functions write it. Windows keeps the blank before a number;
 // Wine's writer drops it.
@@ -88,9 +99,39 @@ class RunningDialog {
     GetGUIThreadInfo(GetWindowThreadProcessId(window_, nullptr), &info);
     return info.hwndFocus;
   }
+  // Whether the mark at this place in the panel shows the picture, its see-through pixels aside.
+  bool MarkShows(const RECT& mark, const Pixels& picture) const {
+    const Pixels client = CaptureClient(window_);
+    for (int y = 0; y < picture.height; ++y) {
+      for (int x = 0; x < picture.width; ++x) {
+        if (picture.At(x, y) == kMarkKeyColour) continue;
+        if (client.At(kPanelOrigin.x + mark.left + x, kPanelOrigin.y + mark.top + y) != picture.At(x, y)) return false;
+      }
+    }
+    return true;
+  }
+  HWND FindComboBox() const {
+    HWND panel = GetWindow(window_, GW_CHILD);
+    for (; panel; panel = GetWindow(panel, GW_HWNDNEXT)) {
+      if (HWND combo = FindWindowExW(panel, nullptr, L"ComboBox", nullptr)) return combo;
+    }
+    return nullptr;
+  }
+  // The close box: found by asking the window what lies along its caption.
+  POINT CloseBox() const {
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    POINT origin{0, 0};
+    ClientToScreen(window_, &origin);
+    const int y = (outer.top + origin.y) / 2;
+    for (int x = outer.right - 1; x > outer.left; --x) {
+      if (SendMessageW(window_, WM_NCHITTEST, 0, MAKELPARAM(x, y)) == HTCLOSE) return {x - 4, y};
+    }
+    return {outer.right - 10, y};
+  }
   Pixels Screenshot(const std::wstring& name) const {
     Pixels shot = CaptureWindow(window_);
-    SaveScreenshot(shot, name);
+    SaveScreenshot(shot, name + L"-cp" + std::to_wstring(GetACP()));
     return shot;
   }
 
