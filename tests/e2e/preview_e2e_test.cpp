@@ -44,6 +44,18 @@ class HostWindow {
   HWND window_;
 };
 
+// How many pixels differ from the picture at the top-left with black beyond it.
+int Mismatches(const Pixels& shown, const Pixels& picture) {
+  int wrong = 0;
+  for (int y = 0; y < shown.height; ++y) {
+    for (int x = 0; x < shown.width; ++x) {
+      const bool inPicture = x < picture.width && y < picture.height;
+      wrong += shown.At(x, y) != (inPicture ? picture.At(x, y) : RGB(0, 0, 0));
+    }
+  }
+  return wrong;
+}
+
 std::wstring PreviewSwitch(HWND host) {
   return L"/p " + std::to_wstring(static_cast<long long>(reinterpret_cast<std::intptr_t>(host)));
 }
@@ -51,9 +63,9 @@ std::wstring PreviewSwitch(HWND host) {
 class Preview : public DesktopTest {};
 
 // Wine does not show what a child window paints inside a top-level window of another process
-// (the child's drawing has no surface to go to), so the pixels can't be captured here: the test
-// looks at the window's place, size and style and that it has painted.
-TEST_F(Preview, FillsHostsOfEverySizeAndEndsWhenTheHostGoes) {
+// (the child's drawing has no surface to go to), so the test looks at the window's place, size and
+// style inside the host, then lifts it onto the desktop for a moment to capture what it draws.
+TEST_F(Preview, ShowsThePictureOnBlackInHostsOfEverySizeAndEndsWhenTheHostGoes) {
   SaverFolder folder;  // no visual program: the preview does not need one
   const Pixels picture = ProgramPicture(folder.Scr(), kPreviewPictureId);
   ASSERT_EQ(picture.width, 152);
@@ -78,6 +90,18 @@ TEST_F(Preview, FillsHostsOfEverySizeAndEndsWhenTheHostGoes) {
     EXPECT_EQ(placed.top, 0);
     EXPECT_EQ(GetWindowLongW(preview, GWL_STYLE) & (WS_CHILD | WS_POPUP | WS_CAPTION | WS_BORDER | WS_THICKFRAME), WS_CHILD);
     EXPECT_TRUE(WaitUntil([&] { return !GetUpdateRect(preview, nullptr, FALSE); }, 5000, 20)) << "painted";
+
+    // What it draws: lifted out of the host onto the desktop at the same place, where Wine shows it.
+    RECT shown{};
+    GetWindowRect(preview, &shown);
+    SetWindowLongW(preview, GWL_STYLE, (GetWindowLongW(preview, GWL_STYLE) & ~WS_CHILD) | WS_POPUP);
+    SetParent(preview, nullptr);
+    SetWindowPos(preview, HWND_TOPMOST, shown.left, shown.top, size.cx, size.cy, SWP_SHOWWINDOW | SWP_FRAMECHANGED);
+    Pixels pixels;
+    const bool matches = WaitUntil([&] { return Mismatches(pixels = CaptureScreen(shown), picture) == 0; }, 5000, 50);
+    SaveScreenshot(pixels, L"preview-" + std::to_wstring(size.cx) + L"x" + std::to_wstring(size.cy));
+    EXPECT_TRUE(matches) << Mismatches(pixels, picture) << " pixels differ from the picture on black";
+    SetParent(preview, host.Handle());
 
     EXPECT_FALSE(saver.WaitForExit(200)) << "the preview stays while its host does";
     host.Destroy();
