@@ -75,16 +75,16 @@ COLORREF ToColorRef(std::int32_t colour) {
   return bits & 0xFFFFFFu;
 }
 
-UniqueFont CreateCaptionFont(const FontSpec& spec, double dpi) {
+UniqueFont CreateCaptionFont(const FontSpec& wanted, double dpi) {
   LOGFONTW font{};
-  font.lfHeight = -static_cast<LONG>(std::lround(spec.sizePoints * dpi / 72.0));
-  font.lfWeight = spec.weight;
-  font.lfItalic = spec.italic;
-  font.lfUnderline = spec.underline;
-  font.lfStrikeOut = spec.strikethrough;
-  font.lfCharSet = static_cast<BYTE>(spec.charset);
+  font.lfHeight = -static_cast<LONG>(std::lround(wanted.sizePoints * dpi / 72.0));
+  font.lfWeight = wanted.weight;
+  font.lfItalic = wanted.italic;
+  font.lfUnderline = wanted.underline;
+  font.lfStrikeOut = wanted.strikethrough;
+  font.lfCharSet = static_cast<BYTE>(wanted.charset);
   font.lfQuality = DEFAULT_QUALITY;
-  const std::wstring face = Widen(spec.faceName, kCaptionCodePage);
+  const std::wstring face = Widen(wanted.faceName, kCaptionCodePage);
   face.copy(font.lfFaceName, LF_FACESIZE - 1);
   return UniqueFont(CreateFontIndirectW(&font));
 }
