@@ -117,6 +117,15 @@ class RunningDialog {
     }
     return nullptr;
   }
+  // The track list's edit text, through messages: the text lives in the other process.
+  std::wstring TrackText() const {
+    wchar_t text[64] = L"";
+    SendMessageW(FindComboBox(), WM_GETTEXT, 64, reinterpret_cast<LPARAM>(text));
+    return text;
+  }
+  void SetTrackText(const std::wstring& text) const {
+    SendMessageW(FindComboBox(), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
+  }
   // The close box: found by asking the window what lies along its caption.
   POINT CloseBox() const {
     RECT outer{};

@@ -38,16 +38,32 @@ TEST_F(SettingsDialogInBothLocales, OpensCentredAtOneThirdWithItsLayoutAndGradie
   EXPECT_EQ(shot.At(0, 126), RGB(220, 220, 250)) << "pale lavender at mid-height";
   EXPECT_EQ(shot.At(kPanelOrigin.x, kPanelOrigin.y), RGB(30, 30, 30)) << "the panel's own gradient";
   EXPECT_EQ(shot.At(kPanelOrigin.x, kPanelOrigin.y + 84), RGB(250, 250, 250));
+
+  HWND trackList = dialog.FindComboBox();
+  ASSERT_NE(trackList, nullptr);
+  const HWND atTrackList = dialog.ControlAt(dialog.PanelCentre(kTrackList));
+  EXPECT_TRUE(atTrackList == trackList || IsChild(trackList, atTrackList)) << "the list lies where laid out";
+  EXPECT_EQ(dialog.TrackText(), L"7");
+  ASSERT_EQ(SendMessageW(trackList, CB_GETCOUNT, 0, 0), 31);
+  wchar_t entry[8] = L"?";
+  SendMessageW(trackList, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(entry));
+  EXPECT_EQ(std::wstring(entry), L"");
+  SendMessageW(trackList, CB_GETLBTEXT, 30, reinterpret_cast<LPARAM>(entry));
+  EXPECT_EQ(std::wstring(entry), L"30");
+  EXPECT_EQ(SendMessageW(trackList, CB_GETCURSEL, 0, 0), CB_ERR) << "no entry selected";
+  // Each button where the layout puts it: four different windows of the dialog.
+  const HWND buttons[] = {dialog.ControlAt(dialog.PanelCentre(kFileButton)),
+                          dialog.ControlAt(dialog.ClientCentre(kSaveButton)),
+                          dialog.ControlAt(dialog.ClientCentre(kCancelButton)),
+                          dialog.ControlAt(dialog.ClientCentre(kOtherWorksButton))};
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_TRUE(IsChild(dialog.Window(), buttons[i])) << i;
+    for (int j = 0; j < i; ++j) EXPECT_NE(buttons[i], buttons[j]);
+  }
 }
 
-}  // namespace
-}  // namespace e2e
-
-namespace e2e {
-namespace {
-
-HWND FileOpenDialogOf(const RunningDialog& dialog) {
-  for (HWND window : TopLevelWindowsOf(GetWindowThreadProcessId(dialog.Window(), nullptr) ? 0 : 0)) (void)window;
+// A dialog box of the program's (the file-open dialog, or any message box).
+HWND DialogBoxOf(const RunningDialog& dialog) {
   DWORD process = 0;
   GetWindowThreadProcessId(dialog.Window(), &process);
   for (HWND window : TopLevelWindowsOf(process)) {
@@ -55,8 +71,6 @@ HWND FileOpenDialogOf(const RunningDialog& dialog) {
   }
   return nullptr;
 }
-
-class SettingsDialogPresses : public SettingsDialogInBothLocales {};
 
 TEST_F(SettingsDialogInBothLocales, PressesOnCaptionsAndMarksSelectTheCategory) {
   folder_.WriteIni(IniBytes(" 0", " 0", ""));
@@ -105,13 +119,13 @@ TEST_F(SettingsDialogInBothLocales, AFileChosenThroughTheFileOpenDialogIsShownAn
 
   ClickAt(dialog.PanelCentre(kFileButton));
   Sleep(700);
-  EXPECT_EQ(FileOpenDialogOf(dialog), nullptr) << "\"...\" does nothing outside the file category";
+  EXPECT_EQ(DialogBoxOf(dialog), nullptr) << "\"...\" does nothing outside the file category";
 
   ClickAt(dialog.PanelCentre(kFileCaption));
   Sleep(200);
   ClickAt(dialog.PanelCentre(kFileButton));
   HWND chooser = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (chooser = FileOpenDialogOf(dialog)) != nullptr; }, 10000, 50));
+  ASSERT_TRUE(WaitUntil([&] { return (chooser = DialogBoxOf(dialog)) != nullptr; }, 10000, 50));
   EXPECT_EQ(TextOf(chooser), L"ﾌｧｲﾙを開く");
   EXPECT_EQ(GetWindow(chooser, GW_OWNER), dialog.Window());
   wchar_t filter[64] = L"";
@@ -147,7 +161,7 @@ TEST_F(SettingsDialogInBothLocales, SaveWritesTheThreeKeysAndCloses) {
     else folder_.WriteIni(c.before);
     RunningDialog dialog(folder_);
     ASSERT_NE(dialog.Window(), nullptr);
-    SetWindowTextW(dialog.FindComboBox(), c.trackText.c_str());
+    dialog.SetTrackText(c.trackText);
     ClickAt(dialog.ClientCentre(kSaveButton));
     ASSERT_TRUE(dialog.Program().WaitForExit(10000));
     EXPECT_EQ(folder_.ReadIni(), c.after);
@@ -162,7 +176,7 @@ TEST_F(SettingsDialogInBothLocales, CancelTheCloseBoxAndAltF4LeaveTheFileAsItWas
     RunningDialog dialog(folder_);
     ASSERT_NE(dialog.Window(), nullptr);
     ClickAt(dialog.PanelCentre(kFileCaption));  // changes the settings in memory only
-    SetWindowTextW(dialog.FindComboBox(), L"9");
+    dialog.SetTrackText(L"9");
     Sleep(200);
     if (std::string(way) == "cancel") {
       ClickAt(dialog.ClientCentre(kCancelButton));
@@ -189,7 +203,7 @@ TEST_F(SettingsDialogInBothLocales, ASaveThatCannotWriteClosesWithoutAnyMessage)
   ClickAt(dialog.ClientCentre(kSaveButton));
   bool messageShown = false;
   const bool ended = WaitUntil([&] {
-    messageShown = messageShown || FileOpenDialogOf(dialog) != nullptr;
+    messageShown = messageShown || DialogBoxOf(dialog) != nullptr;
     return !dialog.Program().Running();
   }, 15000, 20);
   CloseHandle(held);

@@ -138,7 +138,7 @@ TEST(SettingsDialogSave, AnUnknownCategoryIsWrittenBackAsItWas) {
 
 TEST(SettingsDialogFileChooser, AsksForOneFilterAndKeepsThePathWhenCancelled) {
   Fixture f;
-  f.settings.BgmFile = "C:\\old.wav";
+  f.settings = {2, 0, "C:\\old.wav"};
   f.dialog.Open();
   f.dialog.ChooseFile();  // cancelled
   EXPECT_EQ(f.settings.BgmFile, "C:\\old.wav");
@@ -149,11 +149,19 @@ TEST(SettingsDialogFileChooser, AsksForOneFilterAndKeepsThePathWhenCancelled) {
   EXPECT_EQ(f.window.request.fileTitleBufferLength, 255u);
   EXPECT_EQ(f.window.request.flags, 0u);
   f.window.chosen = "C:\\new.mp3";
-  f.settings.BgmCategory = 2;
   f.dialog.ChooseFile();
   EXPECT_EQ(f.settings.BgmFile, "C:\\new.mp3");
   EXPECT_EQ(f.window.fileName, "C:\\new.mp3");
   EXPECT_EQ(f.settings.BgmCategory, 2);
+}
+
+TEST(SettingsDialogFileChooser, OutsideTheFileCategoryTheChooserDoesNotOpen) {
+  Fixture f;
+  f.settings.BgmCategory = 1;
+  f.window.chosen = "C:\\new.mp3";
+  f.dialog.ChooseFile();
+  EXPECT_EQ(f.window.request.title, "") << "not asked";
+  EXPECT_EQ(f.settings.BgmFile, "");
 }
 
 TEST(SettingsDialogOtherWorks, OpensTheAddressUnderTheBusyCursorAndStaysOpen) {
