@@ -50,7 +50,7 @@ int DotsPerInchOf(HWND window) {
   return dpi > 0 ? dpi : 96;
 }
 
-void PaintGradientRows(HDC dc, int width, int height, bool panel) {
+void PaintGradient(HDC dc, int width, int height, bool panel) {
   const auto surface = panel ? settings_dialog::Surface::Panel : settings_dialog::Surface::Dialog;
   // Row `height` lies just outside the surface; the bitmap clips it as the window would.
   for (int y = 0; y <= height; ++y) {
@@ -153,7 +153,7 @@ void DialogPanel::PaintBackground() {
   UniqueMemoryDc dc(CreateCompatibleDC(windowDc));
   ReleaseDC(window_, windowDc);
   ScopedSelect select(dc.get(), background_.get());
-  PaintGradientRows(dc.get(), client.right, client.bottom, true);
+  PaintGradient(dc.get(), client.right, client.bottom, true);
 
   const RECT frame = PixelRect(Part::HeadingFrame);
   UniqueGdi<HPEN> pen(CreatePen(PS_SOLID, 1, RGB(0, 0, 0)));

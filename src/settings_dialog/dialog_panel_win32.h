@@ -49,7 +49,7 @@ class DialogPanel {
 
 // The drawing both surfaces share.
 int DotsPerInchOf(HWND window);
-void PaintGradientRows(HDC dc, int width, int height, bool panel);
+void PaintGradient(HDC dc, int width, int height, bool panel);
 void DrawLabel(HDC dc, HFONT font, const RECT& box, std::string_view text932, COLORREF colour, UINT format);
 
 }  // namespace quillane::win32

@@ -195,11 +195,16 @@ void SettingsWindow::OpeningSteps() {
   const auto at = settings_dialog::OpeningPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
                                                    outer.right - outer.left, outer.bottom - outer.top);
   SetWindowPos(window_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  for (DialogButton& button : buttons_) button.Initialize();
+  InitializeButtons();
   logic_.Open();
   RecordCursorPosition(zoom_, zoomPoint_);
   AnimateWindowOpen(zoom_, zoomPoint_, reinterpret_cast<std::intptr_t>(window_));
   SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+}
+
+// Every image button of the dialog, those inside the panel included, starts its hover timer.
+void SettingsWindow::InitializeButtons() {
+  for (DialogButton& button : buttons_) button.Initialize();
 }
 
 void SettingsWindow::PaintBackground() {
@@ -211,7 +216,7 @@ void SettingsWindow::PaintBackground() {
   UniqueMemoryDc dc(CreateCompatibleDC(windowDc));
   ReleaseDC(window_, windowDc);
   ScopedSelect select(dc.get(), background_.get());
-  PaintGradientRows(dc.get(), client.right, client.bottom, false);
+  PaintGradient(dc.get(), client.right, client.bottom, false);
   DrawLabel(dc.get(), font_.get(), PixelRect(Part::Signature), settings_dialog::Place(Part::Signature).text,
             RGB(255, 255, 255), DT_LEFT);
 }

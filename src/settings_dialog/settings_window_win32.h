@@ -32,6 +32,7 @@ class SettingsWindow final : private settings_dialog::DialogPort {
   RECT PixelRect(settings_dialog::Part part) const;
   SIZE WindowSizeFor(int dotsPerInch) const;
   void OpeningSteps();
+  void InitializeButtons();
   void PaintBackground();
   void Paint();
   void CloseDialog();
