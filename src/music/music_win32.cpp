@@ -1,26 +1,26 @@
 #include "music/music_win32.h"
 
+#include "music/music_module.h"
+#include "music/winmm_win32.h"
+
 namespace quillane::win32 {
 namespace {
 
-// NOT YET BUILT: the players come with the music work; until then a session plays nothing.
-class NoMusicYet final : public MusicPlayers {
+struct SystemPorts {
+  SystemMci mci;
+  SystemSound sound;
+};
+
+// The music module on the real multimedia system; the ports come first so that they outlive it.
+class SystemMusicPlayers final : private SystemPorts, public MusicModule {
  public:
-  void StartCdAudio() override {}
-  void MonitorCdAudio() override {}
-  bool CdAudioActive() const override { return false; }
-  void StopCdAudio() override {}
-  void StartMp3() override {}
-  void RepeatMp3() override {}
-  void StopMp3() override {}
-  void StartWav() override {}
-  void StopWav() override {}
+  explicit SystemMusicPlayers(const MusicSettings& settings) : MusicModule(settings, mci, sound) {}
 };
 
 }  // namespace
 
-std::unique_ptr<MusicPlayers> CreateSystemMusicPlayers(const MusicSettings&) {
-  return std::make_unique<NoMusicYet>();
+std::unique_ptr<MusicPlayers> CreateSystemMusicPlayers(const MusicSettings& settings) {
+  return std::make_unique<SystemMusicPlayers>(settings);
 }
 
 }  // namespace quillane::win32

@@ -33,6 +33,10 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   timeout 180 wineboot -i >/dev/null 2>&1
   wineserver -w
 fi
+# The stand-in CD audio driver: this Wine reads each MCI device type's driver from this key.
+cp "$build/tests/e2e/quillane_cdaudio.dll" "$WINEPREFIX/drive_c/windows/system32/"
+timeout 60 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\MCI' /v cdaudio \
+  /d quillane_cdaudio.dll /f >/dev/null 2>&1
 export QUILLANE_DIST_DIR="$(winepath -w "$dist")"
 driver="$build/tests/e2e/${QUILLANE_WINE_PROGRAM:-quillane_e2e.exe}"
 
@@ -46,5 +50,9 @@ status=0
 run_suite en_US.UTF-8 "$@" || status=1
 if [ -z "${QUILLANE_WINE_PROGRAM:-}" ]; then
   run_suite ja_JP.UTF-8 --gtest_filter='*InBothLocales*' "$@" || status=1
+  # Without a wave device: a home without the sound-file configuration.
+  mkdir -p "$work/home-silent"
+  HOME="$work/home-silent" QUILLANE_TEST_NO_WAVE_DEVICE=1 \
+    run_suite en_US.UTF-8 --gtest_filter='*WithoutWaveDevice*' "$@" || status=1
 fi
 exit $status
