@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "common/decimal.h"
+#include "settings_dialog/dialog_layout.h"
 
 namespace quillane::settings_dialog {
 
@@ -34,14 +35,32 @@ Colour GradientRow(Surface surface, int y, int height) {
   return surface == Surface::Dialog ? Colour{c, c, c + 30} : Colour{c + 30, c + 30, c + 30};
 }
 
-SettingsDialog::SettingsDialog(MusicSettings& settings, ProfileApi& profile, std::string iniPath, DialogPort& port)
-    : settings_(settings), profile_(profile), iniPath_(std::move(iniPath)), port_(port) {}
+SettingsDialog::SettingsDialog(MusicSettings& settings, ProfileApi& profile, std::string iniPath, DialogPort& port,
+                               ZoomPort& zoom, ZoomPoint& zoomPoint)
+    : settings_(settings), profile_(profile), iniPath_(std::move(iniPath)), port_(port), zoom_(zoom),
+      zoomPoint_(zoomPoint) {}
 
 void SettingsDialog::Open() {
+  int screenWidth = 0, screenHeight = 0, windowWidth = 0, windowHeight = 0;
+  port_.GetScreenSize(screenWidth, screenHeight);
+  port_.GetWindowSize(windowWidth, windowHeight);
+  const Point at = OpeningPosition(screenWidth, screenHeight, windowWidth, windowHeight);
+  port_.MoveWindow(at.x, at.y);
+  port_.InitializeButtons();
   ShowBgmCategory();
   port_.SetTrackText(TrackText(settings_.BgmRepeat));
   for (const std::string& entry : TrackListEntries()) port_.AddTrackEntry(entry);
   port_.ShowFileName(settings_.BgmFile);
+  RecordCursorPosition(zoom_, zoomPoint_);
+  AnimateWindowOpen(zoom_, zoomPoint_, port_.Window());
+  port_.ShowNormalCursor();
+}
+
+void SettingsDialog::Close() {
+  if (closing_) return;  // the zoom and the destruction happen once, however many ways ask
+  closing_ = true;
+  AnimateWindowClose(zoom_, zoomPoint_, port_.Window());
+  port_.DestroyWindow();
 }
 
 void SettingsDialog::ShowBgmCategory() {
@@ -70,10 +89,10 @@ void SettingsDialog::ChooseFile() {
 void SettingsDialog::Save() {
   settings_.BgmRepeat = TrackFromText(port_.TrackText());
   SaveSettings(profile_, iniPath_, settings_);
-  port_.Close();
+  Close();
 }
 
-void SettingsDialog::Cancel() { port_.Close(); }
+void SettingsDialog::Cancel() { Close(); }
 
 void SettingsDialog::OpenOtherWorks() {
   port_.SetBusyCursor(true);

@@ -8,6 +8,7 @@
 
 #include "startup/profile_api.h"
 #include "startup/settings.h"
+#include "startup/window_zoom.h"
 
 namespace quillane::settings_dialog {
 
@@ -31,6 +32,13 @@ FileChooserRequest FileChooser();
 class DialogPort {
  public:
   virtual ~DialogPort() = default;
+  virtual std::intptr_t Window() = 0;
+  virtual void GetScreenSize(int& width, int& height) = 0;  // the primary screen
+  virtual void GetWindowSize(int& width, int& height) = 0;  // the whole window, frame included
+  virtual void MoveWindow(int left, int top) = 0;
+  virtual void InitializeButtons() = 0;
+  virtual void ShowNormalCursor() = 0;
+  virtual void DestroyWindow() = 0;
   virtual void SetMarkSelected(int category, bool selected) = 0;
   virtual void SetTrackListEnabled(bool enabled) = 0;
   virtual void SetFileButtonEnabled(bool enabled) = 0;
@@ -42,7 +50,6 @@ class DialogPort {
   virtual std::optional<std::string> GetOpenFileNameA(const FileChooserRequest& request) = 0;
   virtual void SetBusyCursor(bool busy) = 0;
   virtual void ShellExecuteA(const char* verb, const char* file) = 0;
-  virtual void Close() = 0;
 };
 
 // The edit text for a track number: plain decimal, nothing for 0.
@@ -62,9 +69,11 @@ Colour GradientRow(Surface surface, int y, int height);
 
 class SettingsDialog {
  public:
-  SettingsDialog(MusicSettings& settings, ProfileApi& profile, std::string iniPath, DialogPort& port);
+  SettingsDialog(MusicSettings& settings, ProfileApi& profile, std::string iniPath, DialogPort& port,
+                 ZoomPort& zoom, ZoomPoint& zoomPoint);
 
-  void Open();  // fills the controls from the settings, before the window shows
+  void Open();   // the opening steps, before the window shows
+  void Close();  // the closing steps, whichever way the dialog closes
   void ShowBgmCategory();
   void SelectBgmCategory(int category);
   void ChooseFile();
@@ -77,6 +86,9 @@ class SettingsDialog {
   ProfileApi& profile_;
   std::string iniPath_;
   DialogPort& port_;
+  ZoomPort& zoom_;
+  ZoomPoint& zoomPoint_;
+  bool closing_ = false;
 };
 
 }  // namespace quillane::settings_dialog

@@ -71,14 +71,14 @@ std::wstring WindowText(HWND window) {
 SettingsWindow::SettingsWindow(HINSTANCE instance, MusicSettings& settings, std::string iniPath, ZoomPoint& zoomPoint)
     : instance_(instance),
       zoomPoint_(zoomPoint),
-      logic_(settings, profile_, std::move(iniPath), *this),
+      logic_(settings, profile_, std::move(iniPath), *this, zoom_, zoomPoint),
       panel_(instance, [this](int category) { logic_.SelectBgmCategory(category); }) {}
 
 void SettingsWindow::ShowModal() {
   if (!RegisterDialogClass(instance_, &SettingsWindow::WindowProc)) return;
   const std::wstring caption = Widen(settings_dialog::kCaption, kCodePage932);
   if (!CreateWindowExW(0, kClassName, caption.c_str(), kStyle, 0, 0, 0, 0, nullptr, nullptr, instance_, this)) return;
-  OpeningSteps();
+  logic_.Open();
   ShowWindow(window_, SW_SHOW);
   SetForegroundWindow(window_);
   if (HWND first = GetNextDlgTabItem(window_, nullptr, FALSE)) SetFocus(first);
@@ -126,7 +126,7 @@ LRESULT SettingsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_COMMAND:
       return 0;  // Enter and Escape do nothing: the buttons have no keyboard activation
     case WM_CLOSE:  // close box, Alt+F4 and the system menu: close without saving
-      logic_.Cancel();
+      logic_.Close();
       return 0;
     case WM_DESTROY:
       closed_ = true;
@@ -189,17 +189,20 @@ void SettingsWindow::Arrange(int dotsPerInch) {
   InvalidateRect(window_, nullptr, TRUE);
 }
 
-void SettingsWindow::OpeningSteps() {
+void SettingsWindow::GetScreenSize(int& width, int& height) {
+  width = GetSystemMetrics(SM_CXSCREEN);
+  height = GetSystemMetrics(SM_CYSCREEN);
+}
+
+void SettingsWindow::GetWindowSize(int& width, int& height) {
   RECT outer{};
   GetWindowRect(window_, &outer);
-  const auto at = settings_dialog::OpeningPosition(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN),
-                                                   outer.right - outer.left, outer.bottom - outer.top);
-  SetWindowPos(window_, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  InitializeButtons();
-  logic_.Open();
-  RecordCursorPosition(zoom_, zoomPoint_);
-  AnimateWindowOpen(zoom_, zoomPoint_, reinterpret_cast<std::intptr_t>(window_));
-  SetCursor(LoadCursorW(nullptr, IDC_ARROW));
+  width = outer.right - outer.left;
+  height = outer.bottom - outer.top;
+}
+
+void SettingsWindow::MoveWindow(int left, int top) {
+  SetWindowPos(window_, nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // Every image button of the dialog, those inside the panel included, starts its hover timer.
@@ -228,13 +231,6 @@ void SettingsWindow::Paint() {
   UniqueMemoryDc source(CreateCompatibleDC(paint.Dc()));
   ScopedSelect select(source.get(), background_.get());
   BitBlt(paint.Dc(), 0, 0, client.right, client.bottom, source.get(), 0, 0, SRCCOPY);
-}
-
-void SettingsWindow::CloseDialog() {
-  if (closing_ || !window_) return;
-  closing_ = true;
-  AnimateWindowClose(zoom_, zoomPoint_, reinterpret_cast<std::intptr_t>(window_));
-  DestroyWindow(window_);
 }
 
 void SettingsWindow::SetTrackText(const std::string& text) { SetWindowTextW(trackList_, Widen(text).c_str()); }

@@ -31,11 +31,16 @@ class SettingsWindow final : private settings_dialog::DialogPort {
   void Arrange(int dotsPerInch);
   RECT PixelRect(settings_dialog::Part part) const;
   SIZE WindowSizeFor(int dotsPerInch) const;
-  void OpeningSteps();
-  void InitializeButtons();
   void PaintBackground();
   void Paint();
-  void CloseDialog();
+
+  std::intptr_t Window() override { return reinterpret_cast<std::intptr_t>(window_); }
+  void GetScreenSize(int& width, int& height) override;
+  void GetWindowSize(int& width, int& height) override;
+  void MoveWindow(int left, int top) override;
+  void InitializeButtons() override;
+  void ShowNormalCursor() override { SetCursor(LoadCursorW(nullptr, IDC_ARROW)); }
+  void DestroyWindow() override { ::DestroyWindow(window_); }
 
   void SetMarkSelected(int category, bool selected) override { panel_.SetMarkSelected(category, selected); }
   void SetTrackListEnabled(bool enabled) override { EnableWindow(trackList_, enabled); }
@@ -47,7 +52,6 @@ class SettingsWindow final : private settings_dialog::DialogPort {
   std::optional<std::string> GetOpenFileNameA(const settings_dialog::FileChooserRequest& request) override;
   void SetBusyCursor(bool busy) override;
   void ShellExecuteA(const char* verb, const char* file) override;
-  void Close() override { CloseDialog(); }
 
   enum { kFileButton, kSaveButton, kCancelButton, kOtherWorksButton, kButtonCount };
 
@@ -63,7 +67,6 @@ class SettingsWindow final : private settings_dialog::DialogPort {
   int dpi_ = 96;
   UniqueFont font_;
   UniqueBitmap background_;
-  bool closing_ = false;
   bool closed_ = false;
 };
 

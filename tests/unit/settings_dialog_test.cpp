@@ -35,15 +35,74 @@ class FakeDialog : public DialogPort {
   }
   void SetBusyCursor(bool busy) override { events.push_back(busy ? "busy" : "normal"); }
   void ShellExecuteA(const char* verb, const char* file) override { events.push_back(std::string(verb) + " " + file); }
-  void Close() override { events.push_back("close"); }
+  std::intptr_t Window() override { return 42; }
+  void GetScreenSize(int& width, int& height) override { width = 1024, height = 768; }
+  void GetWindowSize(int& width, int& height) override { width = 485, height = 281; }
+  void MoveWindow(int left, int top) override {
+    events.push_back("move " + std::to_string(left) + "," + std::to_string(top));
+  }
+  void InitializeButtons() override { events.push_back("initialize buttons"); }
+  void ShowNormalCursor() override { events.push_back("arrow"); }
+  void DestroyWindow() override { events.push_back("destroy"); }
+};
+
+// The zoom's calls, into the same record as the dialog's.
+class FakeZoom : public ZoomPort {
+ public:
+  explicit FakeZoom(std::vector<std::string>& events) : events_(events) {}
+  bool GetCursorPos(long& x, long& y) override {
+    events_.push_back("cursor");
+    x = 300, y = 200;
+    return true;
+  }
+  bool GetWindowRect(std::intptr_t, ScreenRect& rect) override {
+    rect = {269, 162, 754, 443};
+    return true;
+  }
+  bool DrawAnimatedRects(std::intptr_t window, int, const ScreenRect& from, const ScreenRect& to) override {
+    events_.push_back(std::string("zoom ") + (from.left == from.right ? "open" : "close") + " window " +
+                      std::to_string(window) + " point " + std::to_string(from.left == from.right ? from.left : to.left));
+    return true;
+  }
+
+ private:
+  std::vector<std::string>& events_;
 };
 
 struct Fixture {
   MusicSettings settings;
   testing::FakeProfile profile;
   FakeDialog window;
-  SettingsDialog dialog{settings, profile, kIni, window};
+  FakeZoom zoom{window.events};
+  ZoomPoint zoomPoint;
+  SettingsDialog dialog{settings, profile, kIni, window, zoom, zoomPoint};
 };
+
+TEST(SettingsDialogOpening, PlacesInitializesFillsThenZoomsOutOfTheCursor) {
+  Fixture f;
+  f.dialog.Open();
+  EXPECT_EQ(f.window.events, (std::vector<std::string>{"move 269,162", "initialize buttons", "cursor",
+                                                       "zoom open window 42 point 300", "arrow"}));
+  EXPECT_EQ(f.zoomPoint.CursorX, 300);
+  EXPECT_EQ(f.zoomPoint.CursorY, 200);
+  EXPECT_EQ(f.window.entries.size(), 31u) << "filled before the zoom";
+}
+
+TEST(SettingsDialogClosing, EveryWayZoomsBackIntoThePointThenDestroysOnce) {
+  for (const char* way : {"save", "cancel", "close"}) {
+    SCOPED_TRACE(way);
+    Fixture f;
+    f.dialog.Open();
+    f.window.events.clear();
+    const std::string w = way;
+    if (w == "save") f.dialog.Save();
+    if (w == "cancel") f.dialog.Cancel();
+    if (w == "close") f.dialog.Close();
+    f.dialog.Close();  // a second request while closing changes nothing
+    EXPECT_EQ(f.window.events, (std::vector<std::string>{"zoom close window 42 point 300", "destroy"}));
+    EXPECT_EQ(f.profile.writes.size(), w == "save" ? 3u : 0u);
+  }
+}
 
 TEST(SettingsDialogCategories, MarksAndEnabledControlsFollowTheCategory) {
   const struct {
@@ -122,7 +181,7 @@ TEST(SettingsDialogSave, WritesTheThreeKeysInOrderWithTheTrackTextRounded) {
     EXPECT_EQ(f.profile.writes, (std::vector<Write>{{"Section", kCategoryKey, " 0", kIni},
                                                     {"Section", kRepeatKey, c.written, kIni},
                                                     {"Section", kFileKey, "C:\\Music\\theme.mp3", kIni}}));
-    EXPECT_EQ(f.window.events, std::vector<std::string>{"close"});
+    EXPECT_EQ(f.window.events.back(), "destroy");
   }
 }
 
@@ -166,6 +225,8 @@ TEST(SettingsDialogFileChooser, OutsideTheFileCategoryTheChooserDoesNotOpen) {
 
 TEST(SettingsDialogOtherWorks, OpensTheAddressUnderTheBusyCursorAndStaysOpen) {
   Fixture f;
+  f.dialog.Open();
+  f.window.events.clear();
   f.dialog.OpenOtherWorks();
   EXPECT_EQ(f.window.events, (std::vector<std::string>{"busy", std::string("open ") + kAuthorPageAddress, "normal"}));
 }
