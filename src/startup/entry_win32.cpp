@@ -2,7 +2,9 @@
 
 #include "common/win32_util.h"
 #include "music/music_win32.h"
+#include "preview/preview_window_win32.h"
 #include "saver/saver_window_win32.h"
+#include "settings_dialog/settings_window_win32.h"
 #include "startup/command_line.h"
 #include "startup/profile_win32.h"
 
@@ -17,8 +19,9 @@ bool SystemEntry::TopLevelWindowExists(const char* caption) {
   return FindWindowA(nullptr, caption) != nullptr;
 }
 
-bool SystemEntry::SetUpPreview(std::int32_t) {
-  return false;  // the preview window is not built yet: the program ends
+bool SystemEntry::SetUpPreview(std::int32_t hostHandle) {
+  preview_ = std::make_unique<PreviewWindow>(instance_);
+  return preview_->SetUp(hostHandle);
 }
 
 void SystemEntry::LoadSettings() {
@@ -39,7 +42,8 @@ void SystemEntry::ShowMissingVisualProgramMessage() {
 }
 
 void SystemEntry::ShowSettingsDialog() {
-  // The settings dialog is not built yet: /c ends after the visual program test.
+  SettingsWindow dialog(instance_, settings_, programFolder_ + kSettingsFileName, zoomPoint_);
+  dialog.ShowModal();
 }
 
 void SystemEntry::HideCursor() { ShowCursor(FALSE); }

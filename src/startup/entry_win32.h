@@ -9,10 +9,12 @@
 #include "music/music_players.h"
 #include "startup/entry_routine.h"
 #include "startup/settings.h"
+#include "startup/window_zoom.h"
 
 namespace quillane::win32 {
 
 class SaverWindow;
+class PreviewWindow;
 
 class SystemEntry final : public EntryPort {
  public:
@@ -33,8 +35,10 @@ class SystemEntry final : public EntryPort {
   std::string argumentText_;
   std::string programFolder_;
   MusicSettings settings_;
+  ZoomPoint zoomPoint_;  // where the settings dialog zooms from and back to
   std::unique_ptr<MusicPlayers> music_;
   std::unique_ptr<SaverWindow> saverWindow_;
+  std::unique_ptr<PreviewWindow> preview_;
 };
 
 }  // namespace quillane::win32

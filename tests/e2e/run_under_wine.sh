@@ -37,6 +37,9 @@ fi
 cp "$build/tests/e2e/quillane_cdaudio.dll" "$WINEPREFIX/drive_c/windows/system32/"
 timeout 60 wine reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\MCI' /v cdaudio \
   /d quillane_cdaudio.dll /f >/dev/null 2>&1
+# The desktop the tests expect, in place before the first program starts (see the file).
+iconv -f UTF-8 -t UTF-16 "$(dirname "$(realpath "$0")")/desktop_setup.reg" > "$work/desktop_setup.reg"
+timeout 60 wine regedit /S "$(winepath -w "$work/desktop_setup.reg")" >/dev/null 2>&1
 export QUILLANE_DIST_DIR="$(winepath -w "$dist")"
 driver="$build/tests/e2e/${QUILLANE_WINE_PROGRAM:-quillane_e2e.exe}"
 
