@@ -1,5 +1,6 @@
 #include "controls/command_button_win32.h"
 
+#include "common/window_procedure.h"
 #include <algorithm>
 #include <cmath>
 
@@ -27,21 +28,6 @@ ATOM RegisterCommandClass(HINSTANCE instance, WNDPROC procedure) {
   }();
   return atom;
 }
-
-// Selects an object into a device context for one scope and puts the old one back.
-class ScopedSelect {
- public:
-  ScopedSelect(HDC dc, HGDIOBJ object) : dc_(dc), old_(SelectObject(dc, object)) {}
-  ~ScopedSelect() {
-    if (old_) SelectObject(dc_, old_);
-  }
-  ScopedSelect(const ScopedSelect&) = delete;
-  ScopedSelect& operator=(const ScopedSelect&) = delete;
-
- private:
-  HDC dc_;
-  HGDIOBJ old_;
-};
 
 class ScreenDc {
  public:
@@ -102,7 +88,9 @@ CommandButton::CommandButton(HINSTANCE instance, HWND parent, int controlId, int
   pictureDc_.reset(CreateCompatibleDC(screen.Get()));
   faceDc_.reset(CreateCompatibleDC(screen.Get()));
   caption_ = logic_.CaptionState();
-  if (!RegisterCommandClass(instance, &CommandButton::WindowProc)) return;
+  constexpr WNDPROC procedure =
+      &OwnedWindowProc<CommandButton, &CommandButton::window_, &CommandButton::HandleMessage>;
+  if (!RegisterCommandClass(instance, procedure)) return;
   CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, x, y, width, height,
                   parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance, this);
 }
@@ -110,21 +98,6 @@ CommandButton::CommandButton(HINSTANCE instance, HWND parent, int controlId, int
 CommandButton::~CommandButton() {
   if (window_) DestroyWindow(window_);
   if (faceDc_ && faceDcOriginal_) SelectObject(faceDc_.get(), faceDcOriginal_);
-}
-
-LRESULT CALLBACK CommandButton::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<CommandButton*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<CommandButton*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (message == WM_NCDESTROY && self) {
-    SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-    self->window_ = nullptr;
-    return DefWindowProcW(window, message, wParam, lParam);
-  }
-  return self ? self->HandleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT CommandButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

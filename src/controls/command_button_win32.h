@@ -9,28 +9,13 @@
 #include <memory>
 #include <string>
 
+#include "common/gdi_objects.h"
 #include "controls/command.h"
 
 namespace quillane::win32 {
 
 using quillane::ButtonPropertySet;
 using quillane::FontSpec;
-
-namespace detail {
-struct GdiObjectDeleter {
-  void operator()(HGDIOBJ object) const {
-    if (object) DeleteObject(object);
-  }
-};
-struct DcDeleter {
-  void operator()(HDC dc) const {
-    if (dc) DeleteDC(dc);
-  }
-};
-}  // namespace detail
-using UniqueBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, detail::GdiObjectDeleter>;
-using UniqueFont = std::unique_ptr<std::remove_pointer_t<HFONT>, detail::GdiObjectDeleter>;
-using UniqueMemoryDc = std::unique_ptr<std::remove_pointer_t<HDC>, detail::DcDeleter>;
 
 class CommandButton final : private CommandWindowPort, private FacePainter {
  public:
@@ -73,7 +58,6 @@ class CommandButton final : private CommandWindowPort, private FacePainter {
   void DrawFace(StatePicture picture) { logic_.DrawFace(picture); }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void OnButtonDown(MouseButton button);
   void OnButtonUp(MouseButton button, WPARAM keys);

@@ -1,5 +1,6 @@
 #include "preview/preview_window_win32.h"
 
+#include "common/window_procedure.h"
 #include "resources/picture_ids.h"
 
 namespace quillane::win32 {
@@ -27,17 +28,6 @@ ATOM RegisterPreviewClass(HINSTANCE instance, WNDPROC procedure) {
 
 PreviewWindow::PreviewWindow(HINSTANCE instance)
     : instance_(instance), picture_(LoadPicture(instance, QUILLANE_PREVIEW_PICTURE)) {}
-
-LRESULT CALLBACK PreviewWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<PreviewWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<PreviewWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-  return self ? self->HandleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
-}
 
 LRESULT PreviewWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -74,7 +64,9 @@ bool PreviewWindow::GetWindowRect(std::intptr_t window, ScreenRect& rect) {
 }
 
 std::intptr_t PreviewWindow::CreatePreviewWindow() {
-  if (!RegisterPreviewClass(instance_, &PreviewWindow::WindowProc)) return 0;
+  constexpr WNDPROC procedure =
+      &OwnedWindowProc<PreviewWindow, &PreviewWindow::window_, &PreviewWindow::HandleMessage>;
+  if (!RegisterPreviewClass(instance_, procedure)) return 0;
   return reinterpret_cast<std::intptr_t>(CreateWindowExW(0, kClassName, L"Preview Window", WS_POPUP, 0, 0, 0, 0,
                                                          nullptr, nullptr, instance_, this));
 }

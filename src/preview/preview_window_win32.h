@@ -17,7 +17,6 @@ class PreviewWindow final : private PreviewPort {
   bool SetUp(std::int32_t hostHandle) { return SetUpPreview(*this, hostHandle); }
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void Paint();
 

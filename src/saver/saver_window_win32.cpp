@@ -1,5 +1,6 @@
 #include "saver/saver_window_win32.h"
 
+#include "common/window_procedure.h"
 #include "common/win32_util.h"
 #include "startup/entry_routine.h"
 
@@ -37,23 +38,13 @@ SaverWindow::SaverWindow(const MusicSettings& settings, MusicPlayers& music,
     : session_(settings, music, *this, std::move(visualProgramPath), saverMode) {}
 
 bool SaverWindow::Create(HINSTANCE instance) {
-  if (!RegisterSaverClass(instance, &SaverWindow::WindowProc)) return false;
+  constexpr WNDPROC procedure =
+      &OwnedWindowProc<SaverWindow, &SaverWindow::window_, &SaverWindow::HandleMessage>;
+  if (!RegisterSaverClass(instance, procedure)) return false;
   // Never shown: the window exists for its timers and for the caption other starts look for.
   return CreateWindowExW(0, kClassName, L"Quillane_Main", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
                          CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr, nullptr, instance,
                          this) != nullptr;
-}
-
-LRESULT CALLBACK SaverWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<SaverWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<SaverWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-  return self ? self->HandleMessage(message, wParam, lParam)
-              : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT SaverWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -19,7 +19,6 @@ class SaverWindow final : private SaverWindowPort {
   bool Create(HINSTANCE instance);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
 
   void StartVisualProgram(const std::string& path) override;

@@ -1,5 +1,6 @@
 #include "settings_dialog/dialog_panel_win32.h"
 
+#include "common/window_procedure.h"
 #include "common/win32_util.h"
 #include "resources/picture_ids.h"
 #include "settings_dialog/settings_dialog.h"
@@ -78,7 +79,9 @@ DialogPanel::DialogPanel(HINSTANCE instance, CategoryPress onPress)
       markSelected_(LoadPicture(instance, QUILLANE_MARK_SELECTED)) {}
 
 bool DialogPanel::Create(HWND parent, int controlId) {
-  if (!RegisterPanelClass(instance_, &DialogPanel::WindowProc)) return false;
+  constexpr WNDPROC procedure =
+      &OwnedWindowProc<DialogPanel, &DialogPanel::window_, &DialogPanel::HandleMessage>;
+  if (!RegisterPanelClass(instance_, procedure)) return false;
   // A control parent, so that Tab moves on into the controls inside it.
   return CreateWindowExW(WS_EX_CONTROLPARENT, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 0, 0,
                          parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(controlId)), instance_, this) != nullptr;
@@ -115,17 +118,6 @@ RECT DialogPanel::PixelRect(Part part) const {
   const int top = settings_dialog::TwipsToPixels(p.top, dpi_);
   return {left, top, left + settings_dialog::TwipsToPixels(p.width, dpi_),
           top + settings_dialog::TwipsToPixels(p.height, dpi_)};
-}
-
-LRESULT CALLBACK DialogPanel::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<DialogPanel*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<DialogPanel*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-  return self ? self->HandleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT DialogPanel::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -28,7 +28,6 @@ class DialogPanel {
   void ShowFileName(const std::wstring& path);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   RECT PixelRect(settings_dialog::Part part) const;
   void PaintBackground();

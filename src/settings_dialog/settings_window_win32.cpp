@@ -1,5 +1,6 @@
 #include "settings_dialog/settings_window_win32.h"
 
+#include "common/window_procedure.h"
 #include <commdlg.h>
 #include <shellapi.h>
 
@@ -75,7 +76,9 @@ SettingsWindow::SettingsWindow(HINSTANCE instance, MusicSettings& settings, std:
       panel_(instance, [this](int category) { logic_.SelectBgmCategory(category); }) {}
 
 void SettingsWindow::ShowModal() {
-  if (!RegisterDialogClass(instance_, &SettingsWindow::WindowProc)) return;
+  constexpr WNDPROC procedure =
+      &OwnedWindowProc<SettingsWindow, &SettingsWindow::window_, &SettingsWindow::HandleMessage>;
+  if (!RegisterDialogClass(instance_, procedure)) return;
   const std::wstring caption = Widen(settings_dialog::kCaption, kCodePage932);
   if (!CreateWindowExW(0, kClassName, caption.c_str(), kStyle, 0, 0, 0, 0, nullptr, nullptr, instance_, this)) return;
   logic_.Open();
@@ -89,17 +92,6 @@ void SettingsWindow::ShowModal() {
       DispatchMessageW(&message);
     }
   }
-}
-
-LRESULT CALLBACK SettingsWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message == WM_NCCREATE) {
-    auto* self = static_cast<SettingsWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-    self->window_ = window;
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  auto* self = reinterpret_cast<SettingsWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-  if (message == WM_NCDESTROY) SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-  return self ? self->HandleMessage(message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
 }
 
 LRESULT SettingsWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -25,7 +25,6 @@ class SettingsWindow final : private settings_dialog::DialogPort {
   void ShowModal();
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam);
   bool CreateControls();
   void Arrange(int dotsPerInch);
