@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "harness.h"
-#include "screen_pixels.h"
+#include "screen_capture.h"
 
 namespace e2e {
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "harness.h"
-#include "screen_pixels.h"
+#include "screen_capture.h"
 
 namespace e2e {
 namespace {
@@ -67,7 +67,7 @@ class Preview : public DesktopTest {};
 // style inside the host, then lifts it onto the desktop for a moment to capture what it draws.
 TEST_F(Preview, ShowsThePictureOnBlackInHostsOfEverySizeAndEndsWhenTheHostGoes) {
   SaverFolder folder;  // no visual program: the preview does not need one
-  const Pixels picture = ProgramPicture(folder.Scr(), kPreviewPictureId);
+  const Pixels picture = BitmapResource(folder.Scr(), kPreviewPictureId);
   ASSERT_EQ(picture.width, 152);
   ASSERT_EQ(picture.height, 112);
   for (const SIZE size : {SIZE{152, 112}, SIZE{200, 150}, SIZE{100, 80}}) {

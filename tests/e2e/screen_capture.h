@@ -49,6 +49,15 @@ inline Pixels CaptureScreen(const RECT& rect) {
   return pixels;
 }
 
+inline Pixels CaptureClient(HWND window) {
+  RECT client{};
+  GetClientRect(window, &client);
+  POINT origin{0, 0};
+  ClientToScreen(window, &origin);
+  OffsetRect(&client, origin.x, origin.y);
+  return CaptureScreen(client);
+}
+
 inline Pixels CaptureWindow(HWND window) {
   RECT rect;
   GetWindowRect(window, &rect);
@@ -106,6 +115,11 @@ inline bool SaveEnlarged(const Pixels& pixels, int scale, const std::wstring& pa
   }
   WriteBytes(path, file);
   return FileExists(path);
+}
+
+// Saves the pixels as they are into the screenshots folder, for a person to look at.
+inline void SaveScreenshot(const Pixels& pixels, const std::wstring& name) {
+  SaveEnlarged(pixels, 1, Join(ScreenshotDir(), name + L".bmp"));
 }
 
 }  // namespace e2e

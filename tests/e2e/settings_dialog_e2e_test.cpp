@@ -76,8 +76,8 @@ TEST_F(SettingsDialogInBothLocales, PressesOnCaptionsAndMarksSelectTheCategory) 
   folder_.WriteIni(IniBytes(" 0", " 0", ""));
   RunningDialog dialog(folder_);
   ASSERT_NE(dialog.Window(), nullptr);
-  const Pixels unselected = ProgramPicture(folder_.Scr(), kMarkUnselectedId);
-  const Pixels selected = ProgramPicture(folder_.Scr(), kMarkSelectedId);
+  const Pixels unselected = BitmapResource(folder_.Scr(), kMarkUnselectedId);
+  const Pixels selected = BitmapResource(folder_.Scr(), kMarkSelectedId);
   ASSERT_EQ(selected.width, 12);
   HWND trackList = dialog.FindComboBox();
   ASSERT_NE(trackList, nullptr);
@@ -240,7 +240,7 @@ TEST_F(SettingsDialogInBothLocales, TabFollowsTheLayoutOrderAndTheButtonsAnswerT
   Sleep(400);
   const Pixels away = CaptureScreen(cancel);
   SetCursorPos(dialog.ClientCentre(kCancelButton).x, dialog.ClientCentre(kCancelButton).y);
-  EXPECT_TRUE(WaitUntil([&] { return CaptureScreen(cancel).rgb != away.rgb; }, 3000, 50)) << "hover look";
+  EXPECT_TRUE(WaitUntil([&] { return CaptureScreen(cancel).data != away.data; }, 3000, 50)) << "hover look";
   dialog.Screenshot(L"dialog-hover-cancel");
 }
 
