@@ -56,6 +56,13 @@ class PaintScope {
   HDC dc_;
 };
 
+// Copies the top-left width x height of a bitmap to (0, 0) of a device context.
+inline void DrawBitmap(HDC target, HBITMAP bitmap, int width, int height) {
+  UniqueMemoryDc source(CreateCompatibleDC(target));
+  ScopedSelect select(source.get(), bitmap);
+  BitBlt(target, 0, 0, width, height, source.get(), 0, 0, SRCCOPY);
+}
+
 // A bitmap of the program's resources, as a DIB section so that its colours stay exact.
 inline UniqueBitmap LoadPicture(HINSTANCE instance, int id) {
   return UniqueBitmap(static_cast<HBITMAP>(

@@ -48,10 +48,8 @@ void PreviewWindow::Paint() {
   PaintScope paint(window_);
   BITMAP size{};
   if (!picture_ || !GetObjectW(picture_.get(), sizeof(size), &size)) return;
-  UniqueMemoryDc source(CreateCompatibleDC(paint.Dc()));
-  ScopedSelect select(source.get(), picture_.get());
   // At its own size: a larger host shows the black background beyond it, a smaller one cuts it.
-  BitBlt(paint.Dc(), 0, 0, size.bmWidth, size.bmHeight, source.get(), 0, 0, SRCCOPY);
+  DrawBitmap(paint.Dc(), picture_.get(), size.bmWidth, size.bmHeight);
 }
 
 bool PreviewWindow::IsWindow(std::intptr_t window) { return ::IsWindow(AsWindow(window)) != FALSE; }

@@ -162,11 +162,8 @@ void DialogPanel::Paint() {
   PaintScope paint(window_);
   RECT client{};
   GetClientRect(window_, &client);
+  DrawBitmap(paint.Dc(), background_.get(), client.right, client.bottom);
   UniqueMemoryDc source(CreateCompatibleDC(paint.Dc()));
-  {
-    ScopedSelect select(source.get(), background_.get());
-    BitBlt(paint.Dc(), 0, 0, client.right, client.bottom, source.get(), 0, 0, SRCCOPY);
-  }
   const int markSize = MulDiv(kMarkPictureSize, dpi_, 96);
   for (const Choice& choice : kChoices) {
     const RECT r = PixelRect(choice.mark);

@@ -220,9 +220,7 @@ void SettingsWindow::Paint() {
   PaintScope paint(window_);
   RECT client{};
   GetClientRect(window_, &client);
-  UniqueMemoryDc source(CreateCompatibleDC(paint.Dc()));
-  ScopedSelect select(source.get(), background_.get());
-  BitBlt(paint.Dc(), 0, 0, client.right, client.bottom, source.get(), 0, 0, SRCCOPY);
+  DrawBitmap(paint.Dc(), background_.get(), client.right, client.bottom);
 }
 
 void SettingsWindow::SetTrackText(const std::string& text) { SetWindowTextW(trackList_, Widen(text).c_str()); }
