@@ -4,7 +4,7 @@ set -euo pipefail
 packages=(
   cmake make g++ googletest libgtest-dev libgmock-dev libbenchmark-dev
   mingw-w64 g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  wine wine64 fonts-wine xvfb xauth x11-apps imagemagick
+  wine wine64 xvfb xauth x11-apps imagemagick
   gstreamer1.0-plugins-good lame sox fonts-ipafont-gothic
 )
 missing=()
