@@ -57,5 +57,10 @@ if [ -z "${QUILLANE_WINE_PROGRAM:-}" ]; then
   mkdir -p "$work/home-silent"
   HOME="$work/home-silent" QUILLANE_TEST_NO_WAVE_DEVICE=1 \
     run_suite en_US.UTF-8 --gtest_filter='*WithoutWaveDevice*' "$@" || status=1
+  # A screen scaled to 150 %, then back to the standard 96 dots per inch for the next run.
+  set_dpi() { timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; wineserver -w; }
+  set_dpi 144
+  QUILLANE_TEST_DPI=144 run_suite en_US.UTF-8 --gtest_filter='*AtScaledDpi*' "$@" || status=1
+  set_dpi 96
 fi
 exit $status
