@@ -33,6 +33,20 @@ inline std::wstring Widen(const std::string& text, UINT codePage = CP_ACP) {
   return wide;
 }
 
+// The window's real dots per inch: per window where the system knows it, else the screen's.
+inline int DotsPerInchOf(HWND window) {
+  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
+  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
+      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
+  if (getDpiForWindow && window) {
+    if (const UINT dpi = getDpiForWindow(window)) return static_cast<int>(dpi);
+  }
+  HDC screen = GetDC(nullptr);
+  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+  ReleaseDC(nullptr, screen);
+  return dpi > 0 ? dpi : 96;
+}
+
 struct HandleCloser {
   void operator()(HANDLE handle) const {
     if (handle && handle != INVALID_HANDLE_VALUE) CloseHandle(handle);

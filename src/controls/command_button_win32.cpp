@@ -41,19 +41,6 @@ class ScreenDc {
   HDC dc_;
 };
 
-// The window's real dots per inch: per window where the system knows it, else the screen's.
-double DpiOf(HWND window) {
-  using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFunction>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-  if (getDpiForWindow) {
-    if (const UINT dpi = getDpiForWindow(window)) return dpi;
-  }
-  ScreenDc screen;
-  const int dpi = GetDeviceCaps(screen.Get(), LOGPIXELSY);
-  return dpi > 0 ? dpi : 96;
-}
-
 // A caption colour: a COLORREF, or with the top bit set the index of a system colour.
 COLORREF ToColorRef(std::int32_t colour) {
   const auto bits = static_cast<std::uint32_t>(colour);
@@ -103,7 +90,7 @@ CommandButton::~CommandButton() {
 LRESULT CommandButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_SIZE:
-      dpi_ = DpiOf(window_);
+      dpi_ = DotsPerInchOf(window_);
       ResizeFace(LOWORD(lParam), HIWORD(lParam));
       logic_.OnResize();
       return 0;
@@ -138,7 +125,7 @@ LRESULT CommandButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
       if (wParam == kMouseTimerId) logic_.OnMouseTimer();
       return 0;
     case kDpiChangedAfterParent:
-      dpi_ = DpiOf(window_);
+      dpi_ = DotsPerInchOf(window_);
       logic_.OnResize();
       return 0;
     case WM_ERASEBKGND:

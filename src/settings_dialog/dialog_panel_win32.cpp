@@ -38,19 +38,6 @@ ATOM RegisterPanelClass(HINSTANCE instance, WNDPROC procedure) {
 
 }  // namespace
 
-int DotsPerInchOf(HWND window) {
-  using GetDpiForWindowFn = UINT(WINAPI*)(HWND);
-  static const auto getDpiForWindow = reinterpret_cast<GetDpiForWindowFn>(
-      reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), "GetDpiForWindow")));
-  if (getDpiForWindow && window) {
-    if (const UINT dpi = getDpiForWindow(window)) return static_cast<int>(dpi);
-  }
-  HDC screen = GetDC(nullptr);
-  const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-  ReleaseDC(nullptr, screen);
-  return dpi > 0 ? dpi : 96;
-}
-
 void PaintGradient(HDC dc, int width, int height, bool panel) {
   const auto surface = panel ? settings_dialog::Surface::Panel : settings_dialog::Surface::Dialog;
   // Row `height` lies just outside the surface; the bitmap clips it as the window would.

@@ -47,7 +47,6 @@ class DialogPanel {
 };
 
 // The drawing both surfaces share.
-int DotsPerInchOf(HWND window);
 void PaintGradient(HDC dc, int width, int height, bool panel);
 void DrawLabel(HDC dc, HFONT font, const RECT& box, std::string_view text932, COLORREF colour, UINT format);
 
