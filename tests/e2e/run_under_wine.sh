@@ -3,6 +3,8 @@
 # prefix of the build's own. The suite runs in a Western locale, then its locale-sensitive tests
 # again in a Japanese one (code page 932).
 #   run_under_wine.sh <x64 build folder> <x64 dist folder> [extra GoogleTest arguments]
+# A filter among the extra arguments chooses the tests of the first pass; the later passes keep
+# their own filters.
 # QUILLANE_WINE_PROGRAM names another program of the test build to run instead (once).
 set -euo pipefail
 build=$(realpath "$1"); dist=$(realpath "$2"); shift 2
@@ -52,15 +54,15 @@ run_suite() {
 status=0
 run_suite en_US.UTF-8 "$@" || status=1
 if [ -z "${QUILLANE_WINE_PROGRAM:-}" ]; then
-  run_suite ja_JP.UTF-8 --gtest_filter='*InBothLocales*' "$@" || status=1
+  run_suite ja_JP.UTF-8 "$@" --gtest_filter='*InBothLocales*' || status=1
   # Without a wave device: a home without the sound-file configuration.
   mkdir -p "$work/home-silent"
   HOME="$work/home-silent" QUILLANE_TEST_NO_WAVE_DEVICE=1 \
-    run_suite en_US.UTF-8 --gtest_filter='*WithoutWaveDevice*' "$@" || status=1
+    run_suite en_US.UTF-8 "$@" --gtest_filter='*WithoutWaveDevice*' || status=1
   # A screen scaled to 150 %, then back to the standard 96 dots per inch for the next run.
   set_dpi() { timeout 60 wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; wineserver -w; }
   set_dpi 144
-  QUILLANE_TEST_DPI=144 run_suite en_US.UTF-8 --gtest_filter='*AtScaledDpi*' "$@" || status=1
+  QUILLANE_TEST_DPI=144 run_suite en_US.UTF-8 "$@" --gtest_filter='*AtScaledDpi*' || status=1
   set_dpi 96
 fi
 exit $status
